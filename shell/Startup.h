@@ -1,0 +1,18 @@
+// The program's outer life: the start-up dialog, the window, the managers, the menu
+// call and the shutdown in reverse order.
+#pragma once
+#include <cstdint>
+
+class KWindow;
+
+extern KWindow *fenetre;
+extern bool isWindowed;
+extern uint8_t bFullScreen;
+extern bool isGamePad;
+
+bool InitManagers();
+bool ShowWelcomeDialog();
+void ShowZumboHelp();
+bool InitializeGraphicEngine(bool windowed);
+bool FreeGraphicEngine();
+bool FreeEverything();
