@@ -64,10 +64,11 @@ function(zumbo_link_game target backend)
   target_link_libraries(${target} PRIVATE zumbo_engine_${backend})
 endfunction()
 
-# zumbo_forge_step(<tool> [DEPENDS files...] [ARGS ...]): runs a forge tool at build time; it
-# writes its part of the data folder into the game folder (its first argument).
+# zumbo_forge_step(<tool> [DEPENDS files...] [AFTER tools...] [ARGS ...]): runs a forge tool at
+# build time; it writes its part of the data folder into the game folder (its first argument).
+# AFTER names other forge tools whose output it reads.
 function(zumbo_forge_step tool)
-  cmake_parse_arguments(F "" "" "DEPENDS;ARGS" ${ARGN})
+  cmake_parse_arguments(F "" "" "DEPENDS;AFTER;ARGS" ${ARGN})
   set(stamp ${ZUMBO_GAME_DIR}/data/.forged_${tool})
   add_custom_command(OUTPUT ${stamp}
     COMMAND ${tool} ${ZUMBO_GAME_DIR} ${F_ARGS}
@@ -76,5 +77,9 @@ function(zumbo_forge_step tool)
     WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
     COMMENT "Forging data: ${tool}"
     VERBATIM)
-  set_property(GLOBAL APPEND PROPERTY ZUMBO_FORGE_STAMPS ${stamp})
+  add_custom_target(${tool}_forged DEPENDS ${stamp})
+  foreach(other ${F_AFTER})
+    add_dependencies(${tool}_forged ${other}_forged)
+  endforeach()
+  set_property(GLOBAL APPEND PROPERTY ZUMBO_FORGE_TARGETS ${tool}_forged)
 endfunction()

@@ -16,3 +16,7 @@ void ShowZumboHelp();
 bool InitializeGraphicEngine(bool windowed);
 bool FreeGraphicEngine();
 bool FreeEverything();
+
+// The whole program: start-up, the menu, shutdown. 0 after a normal run, non-zero
+// when start-up failed (the reason is on standard error).
+int Zumbo_Main();
