@@ -22,15 +22,12 @@ struct DialogButton {
     DialogRect rect;
 };
 
-// The label beside the box toggles it too.
-static const int kBoxLabelWidth = 130;
-
 static const DialogButton kButtons[] = {
     {DIALOG_QUIT, kDialogQuit},
     {DIALOG_HELP, kDialogHelp},
     {DIALOG_PLAY, kDialogPlay},
-    {DIALOG_FULLSCREEN,
-     {kDialogCheckBox.left, kDialogCheckBox.top, kDialogCheckBox.right + kBoxLabelWidth, kDialogCheckBox.bottom}},
+    {DIALOG_FULLSCREEN, kDialogCheckBox},
+    {DIALOG_FULLSCREEN, kDialogCheckLabel},   // the label beside the box toggles it too
 };
 
 unsigned char Dialog_ReadModeByte() {
