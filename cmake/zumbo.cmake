@@ -22,6 +22,10 @@ function(zumbo_area target)
   target_link_libraries(${target} PUBLIC ${A_DEPS})
 endfunction()
 
+# The game folder whose data the tests read: this build's own, or (for a sanitizer build
+# that skips the forge) the main build's, with -DZUMBO_TEST_DATA_DIR=<main build folder>.
+set(ZUMBO_TEST_DATA_DIR ${ZUMBO_GAME_DIR} CACHE PATH "game folder holding the data the tests read")
+
 # zumbo_test(<name> SOURCES ... LIBS ... [LABELS ...] [ENV ...]): a GoogleTest executable
 # registered with CTest. Tests run with the build folder's data beside them through
 # ZUMBO_TEST_GAME_DIR (the folder the forge writes into).
@@ -30,7 +34,7 @@ function(zumbo_test name)
   add_executable(${name} ${T_SOURCES})
   target_compile_options(${name} PRIVATE ${ZUMBO_WARNINGS})
   target_compile_definitions(${name} PRIVATE
-    ZUMBO_TEST_GAME_DIR="${ZUMBO_GAME_DIR}"
+    ZUMBO_TEST_GAME_DIR="${ZUMBO_TEST_DATA_DIR}"
     ZUMBO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main Threads::Threads)
