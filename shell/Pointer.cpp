@@ -115,10 +115,10 @@ bool GetLeftMouseButton() {
 }
 
 void WaitForMouseButton() {
-    // The button is read from the device, so no events need pumping; a quit
-    // request still ends the wait so the game can shut down.
-    while (GetLeftMouseButton() && !KWindow::isQuit()) {
-    }
+    // Events are pumped while waiting, so a quit request (which is latched only by
+    // the pump) ends the wait and the game can shut down.
+    while (GetLeftMouseButton() && !KWindow::isQuit())
+        KWindow::processEvents();
 }
 
 bool ProcessEvents() {
