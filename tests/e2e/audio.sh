@@ -13,7 +13,7 @@ trap 'rm -rf "$game"' EXIT
 printf '\001' > "$game/data/fullscreen.stt"
 out="$game/audio-out.raw"
 
-(cd /tmp && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$out" SDL_DISKAUDIODELAY=0 exec "$game/zumbo") &
+(cd /tmp && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$out" exec "$game/zumbo") &
 pid=$!
 dialog=$(e2e_wait_window 420 260) || e2e_fail "the start-up dialog did not show"
 e2e_click "$dialog" 340 216
