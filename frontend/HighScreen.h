@@ -5,16 +5,10 @@
 
 class KGraphic;
 
-#define ALPHABET_SIZE 40
-#define ALPHABET_BLANK 26
+#include "frontend/Alphabet.h"
+
 #define NAME_LETTERS 3
 
-struct AlphabetGlyph {
-    char ch;
-    short left, top, right, bottom;
-};
-
-extern const AlphabetGlyph alphabet[ALPHABET_SIZE];
 extern KGraphic *surf_Fonte;       // normal font
 extern KGraphic *surf_FonteOn;     // glowing font
 extern KGraphic *surf_HighscoreFond;
