@@ -1,0 +1,125 @@
+// zumbo_demo_record <demo> <level> [random]: a person plays one game on the real backend
+// from the given level and every frame's input is written as a demo. The window's flip
+// is wrapped at link time so the input the next frame sees is read right after it.
+#include <cstdio>
+#include <cstdlib>
+
+#include "audio/Sound.h"
+#include "engine/KGraphic.h"
+#include "engine/KInput.h"
+#include "engine/KMiscTools.h"
+#include "engine/KRandom.h"
+#include "engine/KWindow.h"
+#include "frontend/Menu.h"
+#include "level/Level.h"
+#include "play/MainGame.h"
+#include "shell/Pointer.h"
+#include "shell/Startup.h"
+#include "shell/Surfaces.h"
+#include "shell/Vuz.h"
+#include "tools/demo/DemoFile.h"
+#include "tools/demo/DemoState.h"
+
+extern "C" void __real__ZN7KWindow14flipBackBufferEb(bool waitForFocus);
+
+namespace {
+
+const short kWidth = 800, kHeight = 600, kDepth = 16;
+
+DemoFile gDemo;
+bool gRecording = false;
+uint64_t gLastHash = 0;   // the state after the latest flip, for comparing with a replay
+
+// The input as the game polls it now. Pause is left out: a paused game stands still
+// between two flips, so the demo plays on as if it had not stopped.
+DemoFrame SampleInput() {
+    DemoFrame f;
+    f.x = KInput::getMouseX();
+    f.y = KInput::getMouseY();
+    f.button = KInput::getLeftButtonState();
+    for (int k = 0; k < KEY_COUNT; k++)
+        f.keys[k] = k != KEY_P && KInput::isPressed(static_cast<EKeyboardLayout>(k));
+    if (isGamePad) {
+        f.padAxis = KInput::joyLeft(0) ? -1 : KInput::joyRight(0) ? 1 : 0;
+        for (int b = 0; b < DEMO_PAD_BUTTONS; b++)
+            if (KInput::joyButtonN(0, b))
+                f.padButtons |= static_cast<uint8_t>(1u << b);
+    }
+    return f;
+}
+
+bool OpenGame() {
+    KMiscTools::initMiscTools();
+    if (!InitializeGraphicEngine(true)) {
+        std::fprintf(stderr, "zumbo_demo_record: the game window could not be opened\n");
+        return false;
+    }
+    Vuz_InitErrors();
+    if (!InitialiseCursors()) {
+        std::fprintf(stderr, "zumbo_demo_record: no pointer picture\n");
+        return false;
+    }
+    Sound_InitEngine();
+    KGraphic::setScreenSize(kWidth, kHeight, kDepth);
+    KGraphic::setDefaultWorldView();
+    KInput::initInput(KWindow::getWindowHandle());
+    isGamePad = KInput::joyEnable(0);
+    LoadDefaultVolumes();
+    surf_SpriteCollection = CreateSurfaceFromFile(Vuz_MakeFilePath("data\\sprites\\bigplanche.bmp"));
+    return surf_SpriteCollection != nullptr;
+}
+
+} // namespace
+
+extern "C" void __wrap__ZN7KWindow14flipBackBufferEb(bool waitForFocus) {
+    __real__ZN7KWindow14flipBackBufferEb(waitForFocus);
+    if (!gRecording)
+        return;
+    gLastHash = Demo_HashGameState();
+    gDemo.frames.push_back(SampleInput());
+}
+
+int main(int argc, char **argv) {
+    if ((argc != 3 && argc != 4) || std::atoi(argv[2]) < 1) {
+        std::fprintf(stderr, "usage: zumbo_demo_record <demo> <level> [random state]\n");
+        return 2;
+    }
+    if (!OpenGame())
+        return 1;
+    gMaxLevel = Vuz_GetIniValue("levelcount");
+    gAllowLevel = 1;
+    gCurrentlySelectedLevel = std::atoi(argv[2]);
+    if (gCurrentlySelectedLevel > gMaxLevel) {
+        std::fprintf(stderr, "zumbo_demo_record: there are %d levels\n", gMaxLevel);
+        return 2;
+    }
+    gDemo.level = gCurrentlySelectedLevel;
+    if (argc == 4)
+        KRandom::setState(static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10)));
+    gDemo.randomState = KRandom::getState();
+    gDemo.frames.push_back(SampleInput());
+    gRecording = true;
+    const bool played = Go_MainGame(false);
+    gRecording = false;
+    // the last flip's input was never played
+    if (gDemo.frames.size() > 1)
+        gDemo.frames.pop_back();
+    delete surf_SpriteCollection;
+    surf_SpriteCollection = nullptr;
+    FreeMusic();
+    if (isGamePad)
+        KInput::joyDisable(0);
+    FreeEverything();
+    if (!played) {
+        std::fprintf(stderr, "zumbo_demo_record: level %d could not be played\n", gCurrentlySelectedLevel);
+        return 1;
+    }
+    if (!Demo_Save(argv[1], gDemo)) {
+        std::fprintf(stderr, "zumbo_demo_record: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    // a replay's last line must match this one
+    std::printf("%s: %zu frames from level %d, last state %s\n", argv[1], gDemo.frames.size(), gDemo.level,
+                Demo_HashLine(static_cast<uint32_t>(gDemo.frames.size()), gLastHash).c_str());
+    return 0;
+}
