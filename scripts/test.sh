@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test. Starts its own X server
-# (Xvfb) when there is no display, so it runs the same on a desktop, a headless
-# machine and CI.
+# Installs what is missing, builds, and runs every test: unit, headless flows, GL under
+# Xvfb, the real game driven end to end, then the sanitizer builds (ASan + UBSan, TSan)
+# and a short run of every fuzzer. Starts its own X server (Xvfb) when there is no
+# display, so it runs the same on a desktop, a headless machine and CI.
+# ZUMBO_QUICK=1 skips the sanitizer and fuzzing layers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -16,5 +18,13 @@ export LIBGL_ALWAYS_SOFTWARE=1
 export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 
 start=$(date +%s)
-ctest --test-dir build --output-on-failure -j2 --timeout 600
-echo "All tests ran in $(( $(date +%s) - start )) s"
+status=0
+ctest --test-dir build --output-on-failure -j2 --timeout 600 || status=1
+echo "Main tests ran in $(( $(date +%s) - start )) s"
+
+if [ -z "${ZUMBO_QUICK:-}" ]; then
+  bash scripts/sanitize.sh || status=1
+  bash scripts/fuzz.sh "${ZUMBO_FUZZ_SECONDS:-10}" || status=1
+fi
+echo "Everything ran in $(( $(date +%s) - start )) s"
+exit $status
