@@ -29,8 +29,15 @@ start=$(date +%s)
 cmake -S . -B "$ASAN" "${common[@]}" -DZUMBO_SANITIZE=address,undefined -DZUMBO_TEST_DIRS="$dirs" >/dev/null
 # Only the executables of the tests that run here (not the game, the forge or the GL tests).
 EXCLUDE='xvfb|e2e|forge|fuzz'
+# A test is either its own executable or a run of a tool (the demo replays): build the
+# targets among the test names, and the demo tool.
 mapfile -t tests < <(ctest --test-dir "$ASAN" -N -LE "$EXCLUDE" | sed -n 's/^ *Test *#[0-9]*: *//p')
-cmake --build "$ASAN" -j"$JOBS" --target "${tests[@]}"
+mapfile -t known < <(cmake --build "$ASAN" --target help | sed -n 's/^\.\.\. \([^ ]*\).*/\1/p')
+targets=()
+for t in "${tests[@]}" zumbo_demo; do
+  printf '%s\n' "${known[@]}" | grep -qx -- "$t" && targets+=("$t")
+done
+cmake --build "$ASAN" -j"$JOBS" --target "${targets[@]}"
 built=$(date +%s)
 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
 UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
