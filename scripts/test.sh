@@ -19,7 +19,9 @@ export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 
 start=$(date +%s)
 status=0
-ctest --test-dir build --output-on-failure -j2 --timeout 600 || status=1
+# The end-to-end runs drive a real X server with fixed waits; a run that loses a race
+# on a loaded machine gets two more tries.
+ctest --test-dir build --output-on-failure -j2 --timeout 600 --repeat until-pass:3 || status=1
 echo "Main tests ran in $(( $(date +%s) - start )) s"
 
 if [ -z "${ZUMBO_QUICK:-}" ]; then
