@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <thread>
 
@@ -46,7 +47,13 @@ TEST(SdlAudioDevice, DiskDriverReceivesTheMix) {
         auto sound = LoopingTone(dir, 10000);
         ASSERT_TRUE(AudioDevice_IsOpen());
         sound->playSample();
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        // The disk driver writes in real time; a loaded machine may start its thread late,
+        // so wait for about a third of a second of sound (or give up after ten seconds).
+        std::error_code err;
+        for (int wait = 0; wait < 100; wait++) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            if (std::filesystem::file_size(dir.file("out.raw"), err) >= 64 * 1024 && !err) break;
+        }
     }
     EXPECT_FALSE(AudioDevice_IsOpen());
     Bytes raw = ReadBytes(dir.file("out.raw"));

@@ -26,7 +26,11 @@ e2e_click "$dialog" 340 216
 
 win=$(e2e_wait_window 800 600) || e2e_fail "the game window did not open"
 xdotool windowfocus "$win" 2>/dev/null || true
-sleep 2
+# Pixels of the sand, the palm leaves and the sea of the menu, and of the dark board of
+# the high-score table: each step waits for its screen instead of guessing the time.
+menu=("700,560=E0C082" "690,250=4BB559" "500,300=1D9CD3")
+table=("700,560=33200F" "690,250=33200F" "500,300=33200F")
+e2e_wait_screen "$win" 30 "${menu[@]}" || e2e_fail "the menu did not show"
 xdotool mousemove --window "$win" 400 420
 sleep 0.5
 e2e_shot "$shots/full-2-menu.png"
@@ -41,13 +45,14 @@ for x in 470 480 490 480 470 460 470 480; do
 done
 e2e_shot "$shots/full-3-game.png"
 e2e_key Escape
-sleep 4                                   # doors close, music fades
+e2e_wait_screen "$win" 30 "${table[@]}" || e2e_fail "the name entry did not show after the game"
+sleep 0.5
 e2e_shot "$shots/full-4-name-entry.png"
 
 for k in Z O O; do e2e_key "$k"; sleep 0.3; done
 e2e_shot "$shots/full-5-name-typed.png"
 e2e_key Return
-sleep 3
+e2e_wait_screen "$win" 30 "${menu[@]}" || e2e_fail "the menu did not come back after the name entry"
 xdotool mousemove --window "$win" 600 560
 sleep 0.5
 e2e_shot "$shots/full-6-back-in-menu.png"

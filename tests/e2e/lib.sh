@@ -58,3 +58,38 @@ e2e_click() {
 
 # e2e_key <key>: a key held for a few frames.
 e2e_key() { xdotool keydown "$1"; sleep 0.15; xdotool keyup "$1"; }
+
+# e2e_wait_screen <window> <seconds> <x,y=RRGGBB>...: waits until every listed pixel of
+# the window is within a few levels of its colour, so a script moves on when the screen
+# it needs is up rather than after a fixed wait. Returns 1 on time-out.
+e2e_wait_screen() {
+  local win=$1 limit=$2 t=0 grab spot at want got ok
+  shift 2
+  grab=$(mktemp /tmp/zumbo-e2e-grab-XXXXXX.ppm)
+  while [ "$t" -lt $((limit * 4)) ]; do
+    ok=1
+    if import -window "$win" -depth 8 "$grab" 2>/dev/null; then
+      for spot in "$@"; do
+        want=${spot#*=} at=${spot%%=*}
+        got=$(convert "$grab" -crop "1x1+${at%,*}+${at#*,}" +repage -format '%[hex:u.p{0,0}]' info: 2>/dev/null | head -c 6)
+        e2e_colour_near "$want" "$got" || { ok=0; break; }
+      done
+    else
+      ok=0
+    fi
+    if [ "$ok" = 1 ]; then rm -f "$grab"; return 0; fi
+    sleep 0.25; t=$((t + 1))
+  done
+  rm -f "$grab"
+  return 1
+}
+
+# e2e_colour_near <RRGGBB> <RRGGBB>: true when no channel differs by more than 12.
+e2e_colour_near() {
+  local i a b
+  [ ${#2} = 6 ] || return 1
+  for i in 0 2 4; do
+    a=$((16#${1:i:2})) b=$((16#${2:i:2}))
+    [ $((a > b ? a - b : b - a)) -le 12 ] || return 1
+  done
+}
