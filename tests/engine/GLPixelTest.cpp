@@ -83,9 +83,11 @@ protected:
         alerts.clear();
     }
 
-    // The back buffer (what the next flip shows), top row first.
+    // The back buffer (what the next flip shows), top row first; the blits held for the
+    // flip are drawn first.
     void readBack()
     {
+        Sdl_FlushFrame();
         screen.assign((size_t)SW * SH * 4, 0);
         glReadBuffer(GL_BACK);
         glPixelStorei(GL_PACK_ALIGNMENT, 1);

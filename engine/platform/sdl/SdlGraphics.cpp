@@ -1,5 +1,7 @@
 // The sdl backend's drawing: textures, the orthographic world view, one immediate-mode
-// quad per blit, and reading the front buffer back.
+// quad per blit, and reading the front buffer back. World views, matrix resets and blits
+// are held in the frame list (SdlFrame.cpp) and drawn by the Sdl_Draw functions here
+// when the frame is shown.
 #include "engine/KGraphic.h"
 #include "engine/platform/Platform.h"
 #include "engine/platform/sdl/SdlState.h"
@@ -54,12 +56,14 @@ uint32_t Plat_TextureCreate(uint32_t target, int width, int height, const uint8_
     glTexImage2D(target, 0, internalFormat(format), width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     glTexParameteri(target, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(target, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    Sdl_TextureMade(id);
     return id;
 }
 
 void Plat_TextureDelete(uint32_t id)
 {
     if (Sdl().context && id) {
+        Sdl_TextureGoing(id);
         GLuint name = id;
         glDeleteTextures(1, &name);
     }
@@ -69,6 +73,7 @@ void Plat_SetFilter(bool linear)
 {
     if (!Sdl().context)
         return;
+    Sdl_FlushFrame();   // the filter goes to the texture the last blit bound
     const GLint filter = linear ? GL_LINEAR : GL_NEAREST;
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
@@ -88,32 +93,33 @@ void Plat_ScreenSetup()
 
 void Plat_WorldView(int sw, int sh, float x, float y, float angle, float zoom, bool clear)
 {
-    if (!Sdl().context)
-        return;
+    Sdl_RecordView(SdlView{sw, sh, x, y, angle, zoom, clear});
+}
+
+void Plat_ResetMatrix() { Sdl_RecordReset(); }
+
+void Plat_Blit(const KBlit &b) { Sdl_RecordBlit(b); }
+
+void Sdl_DrawView(const SdlView &v)
+{
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    glOrtho(0, sw, 0, sh, -100, 100);
+    glOrtho(0, v.sw, 0, v.sh, -100, 100);
     glMatrixMode(GL_MODELVIEW);
-    if (clear)
+    if (v.clear)
         glClear(GL_COLOR_BUFFER_BIT);
     glLoadIdentity();
-    glTranslatef((float)(sw / 2), (float)(sh / 2), 0);
-    glRotatef(angle, 0, 0, 1);
-    glScalef(zoom, zoom, 0);
-    glTranslatef((float)-(sw / 2), (float)-(sh / 2), 0);
-    glTranslatef(x, y, 0);
+    glTranslatef((float)(v.sw / 2), (float)(v.sh / 2), 0);
+    glRotatef(v.angle, 0, 0, 1);
+    glScalef(v.zoom, v.zoom, 0);
+    glTranslatef((float)-(v.sw / 2), (float)-(v.sh / 2), 0);
+    glTranslatef(v.x, v.y, 0);
 }
 
-void Plat_ResetMatrix()
-{
-    if (Sdl().context)
-        glLoadIdentity();
-}
+void Sdl_DrawReset() { glLoadIdentity(); }
 
-void Plat_Blit(const KBlit &b)
+void Sdl_DrawBlit(const KBlit &b)
 {
-    if (!Sdl().context)
-        return;
     if (b.blended) {
         glEnable(GL_BLEND);
         glBlendFunc(b.blendSource, b.blendDest);
@@ -169,6 +175,7 @@ void Sdl_ProbeGrabMode()
     s.grabMode = same(front) ? SDL_GRAB_FRONT : same(back) ? SDL_GRAB_BACK_KEPT : SDL_GRAB_COPY;
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT);
+    Sdl_DrawWholeNext();
 }
 
 // Where neither buffer can be read after the swap, each flip copies the frame it is

@@ -68,6 +68,7 @@ static void sceneFillsDrawable(int width, int height)
     s.viewWidth = width;
     s.viewHeight = height;
     s.letterbox = false;
+    Sdl_DrawWholeNext();
 }
 
 bool Plat_OpenWindow(int width, int height, const char *title)
@@ -161,6 +162,7 @@ void Plat_FallbackFullScreen(int width, int height)
     s.viewX = (dw - s.viewWidth) / 2;
     s.viewY = (dh - s.viewHeight) / 2;
     s.letterbox = true;
+    Sdl_DrawWholeNext();
 }
 
 bool Plat_MakeCurrent()
@@ -188,6 +190,8 @@ void Plat_Swap()
     SdlState &s = Sdl();
     if (!s.window)
         return;
+    if (!Sdl_PresentFrame())
+        return;   // the screen shows this frame already
     if (s.grabMode == SDL_GRAB_COPY)
         Sdl_KeepFrame();
     SDL_GL_SetSwapInterval(1);
@@ -223,8 +227,10 @@ int Plat_PollEvent()
             kind = PLAT_EVENT_CLOSE;
         else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED)
             kind = PLAT_EVENT_RESUME;
-        else
+        else if (e.type != SDL_WINDOWEVENT)
             Sdl_RoutePadEvent(e);
+        if (e.type == SDL_WINDOWEVENT)
+            Sdl_DrawWholeNext();   // shown, exposed, moved, back in front: the next frame is drawn whole
         if (kind == PLAT_EVENT_CLOSE || (kind == PLAT_EVENT_RESUME && result != PLAT_EVENT_CLOSE) ||
             result == PLAT_EVENT_NONE)
             result = kind;
