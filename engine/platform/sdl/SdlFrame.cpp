@@ -59,7 +59,43 @@ struct Op {
     Transform transform;        // OP_BLIT: the modelview it is drawn with
     SdlView view;               // OP_VIEW
     Rect box;                   // OP_BLIT: where it may draw
+    uint64_t hash = 0;          // of what SameOp compares: unequal hashes, unequal operations
 };
+
+// FNV-1a over the fields that make an operation what it is.
+struct Hasher {
+    uint64_t h = 1469598103934665603ull;
+    template <typename T> void add(const T &v)
+    {
+        unsigned char bytes[sizeof(T)];
+        memcpy(bytes, &v, sizeof(T));
+        for (unsigned char b : bytes)
+            h = (h ^ b) * 1099511628211ull;
+    }
+};
+
+uint64_t HashOf(const Op &op)
+{
+    Hasher h;
+    h.add(op.kind);
+    if (op.kind == OP_BLIT) {
+        const KBlit &b = op.blit;
+        h.add(b.textureId);
+        h.add(op.generation);
+        h.add(b.vx);
+        h.add(b.vy);
+        h.add(b.tx);
+        h.add(b.ty);
+        h.add(op.transform.x);
+        h.add(op.transform.y);
+    } else if (op.kind == OP_VIEW) {
+        h.add(op.view.x);
+        h.add(op.view.y);
+        h.add(op.view.angle);
+        h.add(op.view.clear);
+    }
+    return h.h;
+}
 
 bool SameBlit(const KBlit &a, const KBlit &b)
 {
@@ -81,7 +117,7 @@ bool SameView(const SdlView &a, const SdlView &b)
 
 bool SameOp(const Op &a, const Op &b)
 {
-    if (a.kind != b.kind)
+    if (a.hash != b.hash || a.kind != b.kind)
         return false;
     if (a.kind == OP_BLIT)
         return a.generation == b.generation && a.transform == b.transform && SameBlit(a.blit, b.blit);
@@ -174,7 +210,7 @@ bool Match(const std::vector<Op> &a, const std::vector<Op> &b, std::vector<bool>
     auto at = [&](size_t i, size_t j) -> uint16_t & { return t[i * (cols + 1) + j]; };
     for (size_t i = rows; i-- > 0;)
         for (size_t j = cols; j-- > 0;)
-            at(i, j) = SameOp(a[head + i], b[head + j]) ? (uint16_t)(at(i + 1, j + 1) + 1)
+            at(i, j) = a[head + i].hash == b[head + j].hash ? (uint16_t)(at(i + 1, j + 1) + 1)
                                                         : std::max(at(i + 1, j), at(i, j + 1));
     size_t i = 0, j = 0;
     while (i < rows && j < cols) {
@@ -320,6 +356,7 @@ void Record(Op op)
     } else {
         f.current = Transform();   // the identity
     }
+    op.hash = HashOf(op);
     f.pending.push_back(op);
 }
 
