@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES="build-essential cmake pkg-config git
-  libsdl2-dev libsdl2-image-dev libvorbis-dev libcairo2-dev libgl-dev libgl1-mesa-dri libx11-dev
+  libsdl2-dev libsdl2-image-dev libvorbis-dev libcairo2-dev libgl-dev libgl1-mesa-dri libx11-dev libxtst-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick clang libclang-rt-14-dev"
 
