@@ -14,7 +14,6 @@
 # "startup menu game inprocess"; "menu" includes the attract game).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-ROOT=$(pwd)
 if [ -z "${ZUMBO_BENCH_BUILT:-}" ]; then
   scripts/setup.sh >/dev/null
   export ZUMBO_BENCH_BUILT=1
