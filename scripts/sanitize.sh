@@ -39,6 +39,7 @@ for t in "${tests[@]}" zumbo_demo; do
 done
 cmake --build "$ASAN" -j"$JOBS" --target "${targets[@]}"
 built=$(date +%s)
+LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tests/support/lsan.supp:print_suppressions=0} \
 ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1} \
 UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1} \
   ctest --test-dir "$ASAN" -LE "$EXCLUDE" --output-on-failure -j"$JOBS" || status=1
