@@ -17,10 +17,10 @@
 #include "shell/Surfaces.h"
 #include "shell/Vuz.h"
 #include "tests/support/GameDir.h"
+#include "tools/rungame/DirectStart.h"
 
 namespace {
 
-const short kWidth = 800, kHeight = 600, kDepth = 16;
 const uint32_t kWaitingPumps = 20000;
 const uint32_t kPeeks = 8;   // frames ahead a waiting screen may be shown
 const int32_t kPadLeft = 0, kPadCentre = 128, kPadRight = 255;
@@ -28,34 +28,8 @@ const int32_t kPadLeft = 0, kPadCentre = 128, kPadRight = 255;
 // The direct game start's set-up, on the headless backend with one scripted pad.
 bool OpenGame(std::string *error) {
     Headless::addPad(Headless::PadDevice());
-    if (!InitializeGraphicEngine(true)) {
-        *error = "the game window could not be opened";
-        return false;
-    }
-    Vuz_InitErrors();
-    if (!InitialiseCursors()) {
-        *error = "no pointer picture";
-        return false;
-    }
-    Sound_InitEngine();
-    KGraphic::setScreenSize(kWidth, kHeight, kDepth);
-    KGraphic::setDefaultWorldView();
-    KInput::initInput(KWindow::getWindowHandle());
-    isGamePad = KInput::joyEnable(0);
-    LoadDefaultVolumes();
-    surf_SpriteCollection = CreateSurfaceFromFile(Vuz_MakeFilePath("data\\sprites\\bigplanche.bmp"));
-    if (!surf_SpriteCollection)
-        *error = "no sprite collection";
-    return surf_SpriteCollection != nullptr;
-}
-
-void CloseGame() {
-    delete surf_SpriteCollection;
-    surf_SpriteCollection = nullptr;
-    FreeMusic();
-    if (isGamePad)
-        KInput::joyDisable(0);
-    FreeEverything();
+    *error = DirectStart_Open();
+    return error->empty();
 }
 
 } // namespace
@@ -76,7 +50,7 @@ long Demo_RunHeadless(const std::string &gameDir, int level, uint32_t randomStat
     testsupport::GameDir dir(gameDir);
     KMiscTools::setBaseFolder(dir.path().c_str());
     if (!OpenGame(error)) {
-        CloseGame();
+        DirectStart_Close();
         return -1;
     }
     gMaxLevel = Vuz_GetIniValue("levelcount");
@@ -84,7 +58,7 @@ long Demo_RunHeadless(const std::string &gameDir, int level, uint32_t randomStat
     gCurrentlySelectedLevel = level;
     if (level < 1 || level > gMaxLevel) {
         *error = "there are " + std::to_string(gMaxLevel) + " levels";
-        CloseGame();
+        DirectStart_Close();
         return -1;
     }
     uint32_t flips = 0;
@@ -124,7 +98,7 @@ long Demo_RunHeadless(const std::string &gameDir, int level, uint32_t randomStat
     const bool played = Go_MainGame(false);
     Headless::setFlipHook(nullptr);
     Headless::setPumpHook(nullptr);
-    CloseGame();
+    DirectStart_Close();
     if (!played) {
         *error = "the game's pictures or its level could not be loaded";
         return -1;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <string>
 
 #include "audio/Sound.h"
 #include "engine/KGraphic.h"
@@ -23,6 +24,7 @@
 #include "shell/Vuz.h"
 #include "tools/demo/DemoFile.h"
 #include "tools/demo/DemoState.h"
+#include "tools/rungame/DirectStart.h"
 
 extern "C" void __real__ZN7KWindow14flipBackBufferEb(bool waitForFocus);
 extern "C" int __real__Z11Plat_MouseXv();
@@ -33,8 +35,6 @@ extern "C" void __real__Z14Plat_WarpMouseii(int x, int y);
 extern "C" void __real__Z12Plat_PadPumpv();
 
 namespace {
-
-const short kWidth = 800, kHeight = 600, kDepth = 16;
 
 DemoFile gDemo;
 bool gRecording = false;
@@ -81,27 +81,6 @@ DemoFrame SampleInput() {
                 f.padButtons |= static_cast<uint8_t>(1u << b);
     }
     return f;
-}
-
-bool OpenGame() {
-    KMiscTools::initMiscTools();
-    if (!InitializeGraphicEngine(true)) {
-        std::fprintf(stderr, "zumbo_demo_record: the game window could not be opened\n");
-        return false;
-    }
-    Vuz_InitErrors();
-    if (!InitialiseCursors()) {
-        std::fprintf(stderr, "zumbo_demo_record: no pointer picture\n");
-        return false;
-    }
-    Sound_InitEngine();
-    KGraphic::setScreenSize(kWidth, kHeight, kDepth);
-    KGraphic::setDefaultWorldView();
-    KInput::initInput(KWindow::getWindowHandle());
-    isGamePad = KInput::joyEnable(0);
-    LoadDefaultVolumes();
-    surf_SpriteCollection = CreateSurfaceFromFile(Vuz_MakeFilePath("data\\sprites\\bigplanche.bmp"));
-    return surf_SpriteCollection != nullptr;
 }
 
 } // namespace
@@ -159,8 +138,13 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "usage: zumbo_demo_record <demo> <level> [random state]\n");
         return 2;
     }
-    if (!OpenGame())
+    KMiscTools::initMiscTools();
+    const std::string missing = DirectStart_Open();
+    if (!missing.empty()) {
+        std::fprintf(stderr, "zumbo_demo_record: %s\n", missing.c_str());
+        DirectStart_Close();
         return 1;
+    }
     gMaxLevel = Vuz_GetIniValue("levelcount");
     gAllowLevel = 1;
     gCurrentlySelectedLevel = std::atoi(argv[2]);
@@ -181,12 +165,7 @@ int main(int argc, char **argv) {
     // the last flip's input was never played
     if (gDemo.frames.size() > 1)
         gDemo.frames.pop_back();
-    delete surf_SpriteCollection;
-    surf_SpriteCollection = nullptr;
-    FreeMusic();
-    if (isGamePad)
-        KInput::joyDisable(0);
-    FreeEverything();
+    DirectStart_Close();
     if (!played) {
         std::fprintf(stderr, "zumbo_demo_record: level %d could not be played\n", gCurrentlySelectedLevel);
         return 1;
