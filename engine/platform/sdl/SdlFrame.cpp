@@ -256,12 +256,33 @@ void AddDamage(std::vector<Rect> &rects, Rect r)
     }
 }
 
+bool PartialPossible()
+{
+    const SdlState &s = Sdl();
+    return Frame().partialAllowed && s.grabMode == SDL_GRAB_BACK_KEPT && !s.letterbox &&
+           s.viewWidth == s.sceneWidth && s.viewHeight == s.sceneHeight && s.sceneWidth > 0;
+}
+
+bool SameFrame(const std::vector<Op> &a, const std::vector<Op> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t k = 0; k < a.size(); k++)
+        if (!SameOp(a[k], b[k]))
+            return false;
+    return true;
+}
+
 // The places where the pending frame differs from the one shown; false: all of it.
+// Without partial redraws only a frame the same as the one shown is worth knowing
+// (no places), so the frames are not matched then.
 bool Damage(std::vector<Rect> &rects)
 {
     FrameList &f = Frame();
     if (!(f.pendingStart == f.shownStart))
         return false;
+    if (!PartialPossible())
+        return SameFrame(f.shown, f.pending);
     std::vector<bool> inShown, inPending;
     if (!Match(f.shown, f.pending, inShown, inPending))
         return false;
@@ -321,13 +342,6 @@ void DrawDamage(const std::vector<Rect> &rects)
     f.drawn = f.pending.size();
 }
 
-bool PartialPossible()
-{
-    const SdlState &s = Sdl();
-    return Frame().partialAllowed && s.grabMode == SDL_GRAB_BACK_KEPT && !s.letterbox &&
-           s.viewWidth == s.sceneWidth && s.viewHeight == s.sceneHeight && s.sceneWidth > 0;
-}
-
 void Record(Op op)
 {
     FrameList &f = Frame();
@@ -340,19 +354,8 @@ void Record(Op op)
         op.box = BoxOf(op.blit, f.current);
     } else if (op.kind == OP_VIEW) {
         const SdlView &v = op.view;
-        f.current = Transform();
-        f.current.sw = v.sw;
-        f.current.sh = v.sh;
-        if (v.angle == 0 && v.zoom == 1 && v.sw == SceneWidth() && v.sh == SceneHeight()) {
-            f.current.x = v.x;
-            f.current.y = v.y;
-        } else {
-            f.current.plain = false;
-            f.current.x = v.x;
-            f.current.y = v.y;
-            f.current.angle = v.angle;
-            f.current.zoom = v.zoom;
-        }
+        const bool plain = v.angle == 0 && v.zoom == 1 && v.sw == SceneWidth() && v.sh == SceneHeight();
+        f.current = Transform{plain, v.x, v.y, v.angle, v.zoom, v.sw, v.sh};
     } else {
         f.current = Transform();   // the identity
     }
@@ -419,14 +422,11 @@ bool Sdl_PresentFrame()
     } else if (rects.empty()) {
         swap = false;   // the screen shows this very frame already
         st.skipped++;
-    } else if (PartialPossible()) {
+    } else {
         DrawDamage(rects);
         st.partial++;
         for (const Rect &r : rects)
             st.pixels += (uint64_t)r.area();
-    } else {
-        DrawPending(0);
-        st.whole++;
     }
     f.shown.swap(f.pending);
     f.pending.clear();
