@@ -149,7 +149,9 @@ TEST_F(GLFrames, PartialRedrawsShowWhatWholeFramesShow)
     EXPECT_GE(partial.partial, 30u) << "most frames change in a few places";
     EXPECT_GE(partial.skipped, 5u) << "the repeated frames are not drawn again";
     EXPECT_LT(partial.pixels, (uint64_t)partial.partial * SW * SH / 3) << "partial frames draw a small share";
-    EXPECT_EQ(whole.skipped, partial.skipped) << "repeated frames are skipped either way";
+    // (not an exact count: a window event, say from another test's window on the same X
+    // server, makes the next frame whole, and may land in one run and not the other)
+    EXPECT_GE(whole.skipped, 5u) << "repeated frames are skipped either way";
 }
 
 } // namespace
